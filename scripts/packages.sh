@@ -1,0 +1,4 @@
+# The Debian packages of the build, sourced by the start and test scripts.
+BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev libcli11-dev libcsv-dev qt6-base-dev
+                fonts-liberation2)
+SCREENSHOT_PACKAGES=(xvfb xauth x11-apps imagemagick)
