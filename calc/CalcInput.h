@@ -8,12 +8,12 @@ namespace cable {
 
 // The eight input texts of a request, as typed or picked.
 struct TInputTexts {
-    std::string Span = "50";            // m
-    std::string SagPercent = "1";       // % of the span, at +20 °C
-    std::string WindRegion = "2";       // 1..7
-    std::string IceRegion = "2";        // 1..7
-    std::string Family = "АКСа";        // family designation
-    std::string FiberCount = "16";      // fibres
+    std::string Span = "50";       // m
+    std::string SagPercent = "1";  // % of the span, at +20 °C
+    std::string WindRegion = "2";  // 1..7
+    std::string IceRegion = "2";   // 1..7
+    std::string Family = "АКСа";   // family designation
+    std::string FiberCount = "16"; // fibres
     std::string Terrain = "открытая местность";
     std::string SuspensionHeight = "15"; // m
 };

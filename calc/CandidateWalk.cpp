@@ -19,16 +19,23 @@ TCalcResult RunWalk(const TCalcInput& input, const TSiteClimate& site, const TCa
     for (int i = family.FirstRow(fiberClass);; i += family.Step()) {
         const TCableCandidate& cable = family.Candidates.at(static_cast<size_t>(i));
         TWalkStep& step = trace ? trace->emplace_back() : discarded;
-        step = {i, cable.RatedLoad, 0, 0, cable.PermissibleLoad, lastPermissible,
+        step = {i,
+                cable.RatedLoad,
+                0,
+                0,
+                cable.PermissibleLoad,
+                lastPermissible,
                 TWalkDecision::wdFault};
 
         TCalcResult result = EvaluateCandidate(input, site, cable, sink, decimalSeparator);
         step.WindIceTension = result.Tension[0];
         // Criterion value, kN: TensionFactor * the wind-and-ice tension.
-        step.Criterion = Stored(static_cast<long double>(family.TensionFactor) * step.WindIceTension);
+        step.Criterion =
+            Stored(static_cast<long double>(family.TensionFactor) * step.WindIceTension);
 
         const bool givesUp = step.Criterion > lastPermissible;
-        result.Verdict = givesUp ? kGiveUpVerdict : ChoiceVerdict(cable.RatedLoad, decimalSeparator);
+        result.Verdict =
+            givesUp ? kGiveUpVerdict : ChoiceVerdict(cable.RatedLoad, decimalSeparator);
         sink.Write(TOutputField::ofLabel11, result.Verdict);
 
         if (step.Criterion < cable.PermissibleLoad) {

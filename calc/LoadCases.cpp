@@ -18,7 +18,8 @@ double DesignIceWall(const TSiteClimate& site) {
 
 // Wind load on a diameter d (m), N/m: AlphaW * Kl * Kw * Cx * WIce * d (PUE-7 2.5.52).
 double WindLoad(const TSiteClimate& site, double diameter) {
-    return Stored(static_cast<LD>(site.AlphaW) * site.Kl * site.Kw * site.Cx * site.WIce * diameter);
+    return Stored(static_cast<LD>(site.AlphaW) * site.Kl * site.Kw * site.Cx * site.WIce *
+                  diameter);
 }
 
 } // namespace

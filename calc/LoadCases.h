@@ -12,9 +12,9 @@
 namespace cable {
 
 enum class TWindArea {
-    waNone,  // no wind load
-    waIced,  // wind on the diameter over the ice sleeve
-    waBare,  // wind on the cable's own diameter
+    waNone, // no wind load
+    waIced, // wind on the diameter over the ice sleeve
+    waBare, // wind on the cable's own diameter
 };
 
 enum class TLoadCaseKind { lcWindIce, lcPlus5, lcPlus50, lcMinus50, lcIceNoWind, lcWindNoIce };

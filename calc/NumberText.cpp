@@ -86,8 +86,8 @@ double ParseReal(std::string_view text, std::string_view decimalSeparator) {
         RaiseConversion(text, "floating point");
     }
     double value = 0;
-    const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                           std::chars_format::general);
+    const auto [end, ec] =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
     if (ec != std::errc() || end != body.data() + body.size() || !std::isfinite(value)) {
         RaiseConversion(text, "floating point");
     }

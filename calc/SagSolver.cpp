@@ -48,7 +48,8 @@ TInitialState ComputeInitialState(double span, double initialSag, double mass, d
     s.InitialLength = Stored(8 * f0 * f0 / (3 * l) + l);
     // UnstressedLength L0, m: L20 less the elastic stretch under H20, stiffness SA * E * 1000 N.
     s.UnstressedLength =
-        Stored(s.InitialLength / (s.InitialTension / (static_cast<LD>(strengthArea) * modulus * 1000) + 1));
+        Stored(s.InitialLength /
+               (s.InitialTension / (static_cast<LD>(strengthArea) * modulus * 1000) + 1));
     return s;
 }
 
@@ -61,7 +62,8 @@ TSagResult SolveSag(double span, double unstressedLength, double alpha, double m
     // p, m²: coefficient of the sag in the depressed cubic f³ + p f + q = 0.
     const double p = Stored((l * l - l * Lt) * 3 / 8);
     // q, m³: constant term of the cubic, -3 P l³ Lt / (64 SA E 1000).
-    const double q = Stored(-3 * P * l * l * l * Lt / (64 * static_cast<LD>(strengthArea) * modulus * 1000));
+    const double q =
+        Stored(-3 * P * l * l * l * Lt / (64 * static_cast<LD>(strengthArea) * modulus * 1000));
     // K = (p/3)³ and M = (-q/2)²; the discriminant D = K + M is always formed from these two.
     const double K = Stored((p / 3.0L) * (p / 3.0L) * (p / 3.0L));
     const double M = Stored((-q / 2.0L) * (-q / 2.0L));
@@ -80,7 +82,8 @@ TSagResult SolveSag(double span, double unstressedLength, double alpha, double m
         // Three real roots (p < 0): the largest, 2 sqrt(-p/3) cos(arccos(r) / 3).
         result.Branch = TSolverBranch::sbTrigonometric;
         const double r = Stored((-q / 2.0L) / std::pow(-p / 3.0L, 1.5L));
-        f = Stored(2 * std::sqrt(-p / 3.0L) * std::cos(std::acos(static_cast<LD>(ArcCosineArgument(r))) / 3));
+        f = Stored(2 * std::sqrt(-p / 3.0L) *
+                   std::cos(std::acos(static_cast<LD>(ArcCosineArgument(r))) / 3));
     }
     result.Sag = f;
     // Tension T, kN: horizontal tension of the parabola, l² P / (8 f), in N / 1000.

@@ -28,12 +28,12 @@ double BandValue(std::span<const TBand> bands, double x) {
 }
 
 // PUE-7 table 2.5.2: Kw by reduced height, m, for terrain types 1, 2, 3.
-constexpr std::array<TBand, 7> kKwOpen = {{
-    {15, 1.0}, {20, 1.25}, {40, 1.5}, {60, 1.7}, {80, 1.85}, {100, 2.0}, {150, 2.25}}};
-constexpr std::array<TBand, 7> kKwLowObstacles = {{
-    {15, 0.65}, {20, 0.85}, {40, 1.1}, {60, 1.3}, {80, 1.45}, {100, 1.6}, {150, 1.9}}};
-constexpr std::array<TBand, 7> kKwHighObstacles = {{
-    {15, 0.4}, {20, 0.55}, {40, 0.8}, {60, 1.0}, {80, 1.15}, {100, 1.25}, {150, 1.55}}};
+constexpr std::array<TBand, 7> kKwOpen = {
+    {{15, 1.0}, {20, 1.25}, {40, 1.5}, {60, 1.7}, {80, 1.85}, {100, 2.0}, {150, 2.25}}};
+constexpr std::array<TBand, 7> kKwLowObstacles = {
+    {{15, 0.65}, {20, 0.85}, {40, 1.1}, {60, 1.3}, {80, 1.45}, {100, 1.6}, {150, 1.9}}};
+constexpr std::array<TBand, 7> kKwHighObstacles = {
+    {{15, 0.4}, {20, 0.55}, {40, 0.8}, {60, 1.0}, {80, 1.15}, {100, 1.25}, {150, 1.55}}};
 
 // PUE-7 table 2.5.1: W0, Pa, of wind regions 1..7.
 constexpr std::array<double, 7> kW0 = {400, 500, 650, 800, 1000, 1250, 1500};
@@ -56,7 +56,8 @@ constexpr std::array<TBand, 4> kKl = {{{50, 1.2}, {100, 1.1}, {150, 1.05}, {kUnb
 constexpr std::array<double, 7> kIceWall = {10, 15, 20, 25, 30, 35, 40};
 
 // PUE-7 table 2.5.4: Ki by reduced height, m.
-constexpr std::array<TBand, 5> kKi = {{{25, 1.0}, {30, 1.4}, {50, 1.6}, {70, 1.8}, {kUnbounded, 2.0}}};
+constexpr std::array<TBand, 5> kKi = {
+    {{25, 1.0}, {30, 1.4}, {50, 1.6}, {70, 1.8}, {kUnbounded, 2.0}}};
 
 double Kw(double reducedHeight, int32_t terrainType) {
     switch (terrainType) {

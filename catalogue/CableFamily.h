@@ -63,8 +63,9 @@ struct TLayeredFamilyData {
     double Alpha;         // 1/°C, every row
     double TensionFactor; // on the wind-and-ice tension in the walk's criterion
     std::span<const TLayeredLevel> Levels;
-    std::span<const double> CoreDiameters; // mm, by fibre class; one value for a family without classes
-    std::span<const TGivenRow> Rows;       // level-major, class-minor
+    std::span<const double>
+        CoreDiameters;               // mm, by fibre class; one value for a family without classes
+    std::span<const TGivenRow> Rows; // level-major, class-minor
 };
 
 // Given columns of a solid family.
@@ -84,7 +85,8 @@ struct TSolidFamilyData {
     std::span<const TSolidRow> Rows;    // level-major, class-minor
 };
 
-// The two derivation rules: given columns first, then the derived ones for every row in index order.
+// The two derivation rules: given columns first, then the derived ones for every row in index
+// order.
 TCableFamily BuildLayeredFamily(const TLayeredFamilyData& data);
 TCableFamily BuildSolidFamily(const TSolidFamilyData& data);
 
