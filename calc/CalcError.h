@@ -10,7 +10,6 @@ enum class TCalcErrorKind {
     ekZeroDivide,
     ekInvalidOp,
     ekOverflow,
-    ekCatalogue, // a family that the catalogue does not hold
 };
 
 // The one error a calculation raises; what() is the text the user sees.
