@@ -10,6 +10,7 @@ enum class TCalcErrorKind {
     ekZeroDivide,
     ekInvalidOp,
     ekOverflow,
+    ekNoCable, // the walk gave up: no cable of the family fits
 };
 
 // The one error a calculation raises; what() is the text the user sees.
