@@ -25,23 +25,32 @@ void CheckRowCount(size_t rows, size_t levels, int fiberClassCount, const char* 
     }
 }
 
+// The family's attributes and an empty row for each level and fibre class.
+TCableFamily EmptyFamily(int code, const char* designation, size_t levels, int fiberClassCount,
+                         TSectionKind kind, double tensionFactor, size_t rows) {
+    CheckRowCount(rows, levels, fiberClassCount, designation);
+    TCableFamily family;
+    family.FamilyCode = code;
+    family.Designation = designation;
+    family.LevelCount = static_cast<int>(levels);
+    family.FiberClassCount = fiberClassCount;
+    family.SectionKind = kind;
+    family.TensionFactor = tensionFactor;
+    family.Candidates.resize(rows);
+    return family;
+}
+
 } // namespace
 
 TCableFamily BuildLayeredFamily(const TLayeredFamilyData& data) {
-    CheckRowCount(data.Rows.size(), data.Levels.size(), data.FiberClassCount, data.Designation);
     const bool oneCore = data.CoreDiameters.size() == 1;
     if (!oneCore && data.CoreDiameters.size() != static_cast<size_t>(data.FiberClassCount)) {
         throw std::logic_error(std::string("core diameters of ") + data.Designation +
                                " do not match its fibre classes");
     }
-    TCableFamily family;
-    family.FamilyCode = data.FamilyCode;
-    family.Designation = data.Designation;
-    family.LevelCount = static_cast<int>(data.Levels.size());
-    family.FiberClassCount = data.FiberClassCount;
-    family.SectionKind = TSectionKind::skLayered;
-    family.TensionFactor = data.TensionFactor;
-    family.Candidates.resize(data.Rows.size());
+    TCableFamily family =
+        EmptyFamily(data.FamilyCode, data.Designation, data.Levels.size(), data.FiberClassCount,
+                    TSectionKind::skLayered, data.TensionFactor, data.Rows.size());
 
     // Given columns first.
     for (size_t i = 0; i < data.Rows.size(); ++i) {
@@ -70,15 +79,9 @@ TCableFamily BuildLayeredFamily(const TLayeredFamilyData& data) {
 }
 
 TCableFamily BuildSolidFamily(const TSolidFamilyData& data) {
-    CheckRowCount(data.Rows.size(), data.RatedLoads.size(), data.FiberClassCount, data.Designation);
-    TCableFamily family;
-    family.FamilyCode = data.FamilyCode;
-    family.Designation = data.Designation;
-    family.LevelCount = static_cast<int>(data.RatedLoads.size());
-    family.FiberClassCount = data.FiberClassCount;
-    family.SectionKind = TSectionKind::skSolid;
-    family.TensionFactor = data.TensionFactor;
-    family.Candidates.resize(data.Rows.size());
+    TCableFamily family =
+        EmptyFamily(data.FamilyCode, data.Designation, data.RatedLoads.size(), data.FiberClassCount,
+                    TSectionKind::skSolid, data.TensionFactor, data.Rows.size());
 
     for (size_t i = 0; i < data.Rows.size(); ++i) {
         const TSolidRow& given = data.Rows[i];
