@@ -13,6 +13,7 @@ build=${CABLE_BUILD_DIR:-$root/build}
 if [ "${CABLE_SHOTS_INSIDE:-}" != 1 ]; then
     source "$root/scripts/packages.sh"
     bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${SCREENSHOT_PACKAGES[@]}"
+    bash "$root/scripts/deps.sh" xdotool || echo "Going on without xdotool." >&2
     if [ ! -x "$build/ui/cable-selector" ]; then
         cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
         cmake --build "$build" -j"$(nproc)" --target cable-selector
@@ -109,6 +110,8 @@ sleep 1
 about=$(xdotool search --sync --onlyvisible --name '.' | grep -v "^$main\$" | tail -n 1)
 read -r ax ay aw ah < <(xdotool getwindowgeometry --shell "$about" |
     awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+xdotool windowfocus --sync "$about" key Escape # leaves the dialog open
+sleep 0.5
 shot 09-about $((ax - 10)) $((ay - 10)) $((aw + 20)) $((ah + 20))
 shot 10-screen 0 0 1280 1024
 xdotool windowfocus --sync "$about" key Return
