@@ -418,17 +418,17 @@ void TWindowTest::fonts_data() {
     QTest::addColumn<QColor>("colour");
     const QColor blue(0, 0, 255);
     const QColor red(255, 0, 0);
-    QTest::newRow("heading") << "Label1" << 11 << true << int(QPalette::WindowText) << blue;
-    QTest::newRow("caption") << "Label7" << 11 << true << int(QPalette::WindowText) << blue;
-    QTest::newRow("input") << "Edit1" << 11 << true << int(QPalette::Text) << blue;
-    QTest::newRow("list") << "ComboBox1" << 11 << true << int(QPalette::Text) << blue;
-    QTest::newRow("output") << "Edit14" << 11 << true << int(QPalette::Text) << blue;
-    QTest::newRow("button") << "Button1" << 11 << true << int(QPalette::ButtonText) << blue;
+    QTest::newRow("heading") << "Label1" << 12 << true << int(QPalette::WindowText) << blue;
+    QTest::newRow("caption") << "Label7" << 12 << true << int(QPalette::WindowText) << blue;
+    QTest::newRow("input") << "Edit1" << 12 << true << int(QPalette::Text) << blue;
+    QTest::newRow("list") << "ComboBox1" << 12 << true << int(QPalette::Text) << blue;
+    QTest::newRow("output") << "Edit14" << 12 << true << int(QPalette::Text) << blue;
+    QTest::newRow("button") << "Button1" << 12 << true << int(QPalette::ButtonText) << blue;
     QTest::newRow("verdict") << "Label11" << 13 << true << int(QPalette::WindowText) << red;
     QTest::newRow("verdict background")
         << "Label11" << 13 << true << int(QPalette::Window) << QColor(227, 227, 227);
     QTest::newRow("window background")
-        << "ClientArea" << 11 << true << int(QPalette::Window) << QColor(227, 227, 227);
+        << "ClientArea" << 12 << true << int(QPalette::Window) << QColor(227, 227, 227);
 }
 
 void TWindowTest::fonts() {
