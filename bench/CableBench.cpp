@@ -109,8 +109,8 @@ std::vector<TRootInput> WalkRoots(const TInputTexts& texts) {
 }
 
 // The root computations alone, in long double as SolveSag does them: the square root and the
-// two cube roots (cbrt) of Cardano's formula, or the power, square root, arc cosine and cosine of the
-// trigonometric one.
+// two cube roots (cbrt) of Cardano's formula, or the power, square root, arc cosine and cosine of
+// the trigonometric one.
 double RootsOf(const std::vector<TRootInput>& roots) {
     double sum = 0;
     for (const TRootInput& r : roots) {

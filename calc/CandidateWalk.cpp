@@ -6,7 +6,15 @@
 namespace cable {
 
 std::string ChoiceVerdict(double ratedLoad, std::string_view decimalSeparator) {
-    return "Необходимо выбрать кабель на " + FormatGeneral(ratedLoad, decimalSeparator) + "кН";
+    constexpr std::string_view kPrefix = "Необходимо выбрать кабель на ";
+    constexpr std::string_view kUnit = "кН";
+    const std::string load = FormatGeneral(ratedLoad, decimalSeparator);
+    std::string verdict;
+    verdict.reserve(kPrefix.size() + load.size() + kUnit.size()); // one allocation
+    verdict += kPrefix;
+    verdict += load;
+    verdict += kUnit;
+    return verdict;
 }
 
 TCalcResult RunWalk(const TCalcInput& input, const TSiteClimate& site, const TCableFamily& family,

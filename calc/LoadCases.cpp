@@ -61,9 +61,16 @@ double LongTermLoad(const TCableCandidate& cable) {
 }
 
 std::string FormatResult(double x, std::string_view decimalSeparator) {
-    // Truncated, not rounded: 2.2756 shows 2.27, -1.237 shows -1.23.
-    const LD truncated = std::trunc(static_cast<LD>(x) * 100) / 100;
-    return FormatGeneral(truncated, decimalSeparator);
+    // Truncated, not rounded: 2.2756 shows 2.27, -1.237 shows -1.23. x * 100 is exact in long
+    // double (53 + 7 significant bits), so hundredths is the exact integer count of hundredths.
+    const LD hundredths = std::trunc(static_cast<LD>(x) * 100);
+    if (std::fabs(hundredths) < 1e15L) {
+        // At most 15 digits: the general format of hundredths / 100 shows exactly these digits
+        // (the quotient's rounding error is far below half a unit of the 15th digit), so they are
+        // written straight from the integer.
+        return FormatHundredths(static_cast<int64_t>(hundredths), decimalSeparator);
+    }
+    return FormatGeneral(hundredths / 100, decimalSeparator);
 }
 
 TCalcResult EvaluateCandidate(const TCalcInput& input, const TSiteClimate& site,

@@ -25,9 +25,21 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The message names the text; a NUL byte in it shows as U+FFFD, since what() is read as a C
+// string and would otherwise end the message there.
 [[noreturn]] void RaiseConversion(std::string_view text, const char* what) {
-    throw TCalcError(TCalcErrorKind::ekConversion,
-                     "'" + std::string(text) + "' is not a valid " + what + " value");
+    std::string message = "'";
+    for (char c : text) {
+        if (c == '\0') {
+            message += "\uFFFD";
+        } else {
+            message += c;
+        }
+    }
+    message += "' is not a valid ";
+    message += what;
+    message += " value";
+    throw TCalcError(TCalcErrorKind::ekConversion, message);
 }
 
 // Replaces the locale's separator by '.', the only one from_chars reads. A '.' that is not the
@@ -100,10 +112,26 @@ std::string FormatGeneral(long double value, std::string_view decimalSeparator) 
         // -0 shows as "0"; a calculation never lets an infinity or NaN reach this point.
         return "0";
     }
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
+    // A double with a whole number of hundredths (a rated load such as 3.5): v * 100 is exact in
+    // long double, so it is exactly k / 100 and its 15 digits are those of k.
+    if (std::fabs(value) < 1e13L && static_cast<long double>(static_cast<double>(value)) == value) {
+        const long double hundredths = value * 100;
+        if (hundredths == std::trunc(hundredths)) {
+            return FormatHundredths(static_cast<int64_t>(hundredths), decimalSeparator);
+        }
+    }
+    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX". A value that is a double
+    // (a rated load, a stored quantity) takes the double conversion, which gives the same digits
+    // as the long double one (both are exact) many times faster.
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::scientific, kPrecision - 1);
+    // (Out of the double range the cast is not tried: it would raise the overflow flag.)
+    const bool inDoubleRange = std::fabs(value) <= std::numeric_limits<double>::max();
+    const double asDouble = inDoubleRange ? static_cast<double>(value) : 0;
+    const auto [end, ec] = inDoubleRange && asDouble == value
+                               ? std::to_chars(buffer, buffer + sizeof buffer, asDouble,
+                                               std::chars_format::scientific, kPrecision - 1)
+                               : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                               std::chars_format::scientific, kPrecision - 1);
     std::string_view sci(buffer, static_cast<size_t>(end - buffer));
     if (ec != std::errc()) {
         return "0";
@@ -155,6 +183,36 @@ std::string FormatGeneral(long double value, std::string_view decimalSeparator) 
         }
     }
     return out;
+}
+
+std::string FormatHundredths(int64_t hundredths, std::string_view decimalSeparator) {
+    const uint64_t magnitude =
+        hundredths < 0 ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+    const unsigned fraction = static_cast<unsigned>(magnitude % 100);
+    // Built in place: most results fit the string's own buffer and need no allocation.
+    char text[64];
+    char* end = text;
+    if (hundredths < 0) {
+        *end++ = '-';
+    }
+    end = std::to_chars(end, text + 24, magnitude / 100).ptr;
+    if (fraction == 0) {
+        return std::string(text, end);
+    }
+    char digits[2] = {static_cast<char>('0' + fraction / 10),
+                      static_cast<char>('0' + fraction % 10)};
+    const size_t digitCount = fraction % 10 != 0 ? 2 : 1;
+    if (decimalSeparator.size() > sizeof text - 26) {
+        return std::string(text, end) + std::string(decimalSeparator) +
+               std::string(digits, digitCount);
+    }
+    for (char c : decimalSeparator) { // a byte or two: no call to memmove
+        *end++ = c;
+    }
+    for (size_t i = 0; i < digitCount; ++i) {
+        *end++ = digits[i];
+    }
+    return std::string(text, end);
 }
 
 } // namespace cable

@@ -21,4 +21,8 @@ double ParseReal(std::string_view text, std::string_view decimalSeparator);
 // whole number, "-0" shown as "0"; scientific ("1.5E20") from 10^15 up and below 10^-5.
 std::string FormatGeneral(long double value, std::string_view decimalSeparator);
 
+// hundredths / 100 in the general format, for |hundredths| < 10^15: the same text as
+// FormatGeneral(hundredths / 100.0L), "-0.01", "2.27", "12", "0".
+std::string FormatHundredths(int64_t hundredths, std::string_view decimalSeparator);
+
 } // namespace cable

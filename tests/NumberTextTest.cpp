@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
+#include <string_view>
 
 namespace cable {
 namespace {
@@ -63,6 +67,29 @@ TEST(ParseReal, RejectsNonNumbersAndTheOtherSeparator) {
     }
 }
 
+TEST(ConversionError, ShowsANulByteAsTheReplacementCharacterNotAsTheEndOfTheMessage) {
+    using namespace std::string_view_literals;
+    struct Case {
+        std::string_view text;
+        bool integer;
+        const char* message;
+    };
+    for (const Case& c : {Case{"15\0"sv, false, "'15\uFFFD' is not a valid floating point value"},
+                          Case{"-\0"sv, true, "'-\uFFFD' is not a valid integer value"},
+                          Case{"2\0\0"sv, true, "'2\uFFFD\uFFFD' is not a valid integer value"}}) {
+        try {
+            if (c.integer) {
+                ParseInteger(c.text);
+            } else {
+                ParseReal(c.text, ".");
+            }
+            ADD_FAILURE() << "accepted a text with a NUL byte";
+        } catch (const TCalcError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
 TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
     struct Case {
         long double value;
@@ -99,6 +126,53 @@ TEST(FormatResult, TruncatesTowardZeroToTwoDecimals) {
         EXPECT_EQ(FormatResult(c.value, "."), c.text) << c.value;
     }
     EXPECT_EQ(FormatResult(1.9059, ","), "1,9");
+}
+
+// The C library's "%.15Lg" with the separator put in: the general format wherever it writes
+// fixed notation (from 10^-4 up to 10^15).
+std::string PrintfGeneral(long double value, const std::string& separator) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
+    std::string text = buffer;
+    if (const size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, separator);
+    }
+    return text;
+}
+
+TEST(FormatResult, AgreesWithTheCLibraryOverEveryMagnitude) {
+    // Whole hundredths are written straight from the integer; check that against the general
+    // format of the truncated value, from 10^-2 up to 10^15 and for both signs.
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    for (int i = 0; i < 200000; ++i) {
+        const double x = (i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, i % 17 - 2);
+        const long double truncated = std::trunc(static_cast<long double>(x) * 100) / 100;
+        if (truncated == 0) {
+            continue;
+        }
+        const std::string separator = i % 3 ? "." : ",";
+        ASSERT_EQ(FormatResult(x, separator), PrintfGeneral(truncated, separator)) << x;
+    }
+}
+
+TEST(FormatGeneral, AgreesWithTheCLibraryInFixedNotation) {
+    // Doubles (the fast conversion, and whole hundredths such as rated loads) and long doubles.
+    std::mt19937_64 random(20240612);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    for (int i = 0; i < 100000; ++i) {
+        const double d = (i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, i % 18 - 4);
+        const double hundredths = std::round(d * 100) / 100;
+        const long double extended = d / 3.0L;
+        for (long double value :
+             {static_cast<long double>(d), static_cast<long double>(hundredths), extended}) {
+            if (std::fabs(value) < 1e-4L || std::fabs(value) >= 1e15L) {
+                continue;
+            }
+            ASSERT_EQ(FormatGeneral(value, "."), PrintfGeneral(value, "."))
+                << static_cast<double>(value);
+        }
+    }
 }
 
 } // namespace
