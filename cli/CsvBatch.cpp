@@ -79,6 +79,7 @@ public:
         ++requestNumber_;
         TInputTexts texts;
         std::vector<std::string_view> fields;
+        fields.reserve(kInputColumns.size() + kResultColumns.size() + 2); // one allocation
         for (size_t c = 0; c < kInputColumns.size(); ++c) {
             const size_t at = (*positions_)[c];
             texts.*kInputColumns[c].Text = at < record.size() ? record[at] : std::string();
