@@ -7,6 +7,7 @@
 #include "CalcError.h"
 #include "Calculation.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,14 +41,17 @@ QFont PixelFont(QFont font, int pixels) {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::TForm1>()) {
     InitCableUiResources();
+    // The window font before the controls exist: set afterwards, it would lay every control out
+    // a second time. The menu bar keeps the desktop's menu font.
+    setFont(PixelFont(font(), kWindowFontPixels));
     ui_->setupUi(this);
+    ui_->MainMenu1->setFont(QApplication::font(ui_->MainMenu1));
 
     // Fixed size, minimise but no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    ui_->ClientArea->setFont(PixelFont(ui_->ClientArea->font(), kWindowFontPixels));
     ui_->Label11->setFont(PixelFont(ui_->Label11->font(), kVerdictFontPixels));
 
     // Labels size themselves to their text, as they will after every new verdict.
