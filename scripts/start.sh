@@ -2,10 +2,7 @@
 # Builds everything and starts the window (or, with no display, the command-line tool).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/packages.sh"
-bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$root/build" -j"$(nproc)"
+bash "$root/scripts/build.sh"
 if [ -x "$root/build/ui/cable-selector" ]; then
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display: the window cannot open here. Try the command-line tool:" >&2

@@ -2,10 +2,7 @@
 # Builds everything and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/packages.sh"
-bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$root/build" -j"$(nproc)"
+bash "$root/scripts/build.sh"
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 
 # The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer (any
