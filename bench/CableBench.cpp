@@ -130,8 +130,9 @@ double RootsOf(const std::vector<TRootInput>& roots) {
     return sum;
 }
 
-void MathFloorDefault(benchmark::State& state) {
-    std::vector<TRootInput> roots = WalkRoots(TInputTexts{});
+// The roots of a request's walk alone, with how many there are and how many take Cardano's branch.
+void MathFloor(benchmark::State& state, const TInputTexts& texts) {
+    std::vector<TRootInput> roots = WalkRoots(texts);
     for (auto _ : state) {
         benchmark::DoNotOptimize(roots.data());
         benchmark::DoNotOptimize(RootsOf(roots));
@@ -140,19 +141,8 @@ void MathFloorDefault(benchmark::State& state) {
     state.counters["cardano"] = static_cast<double>(
         std::count_if(roots.begin(), roots.end(), [](const TRootInput& r) { return r.Cardano; }));
 }
-BENCHMARK(MathFloorDefault)->Name("MathFloor/Default");
-
-void MathFloorLongestWalk(benchmark::State& state) {
-    std::vector<TRootInput> roots = WalkRoots(LongestWalkTexts());
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(roots.data());
-        benchmark::DoNotOptimize(RootsOf(roots));
-    }
-    state.counters["roots"] = static_cast<double>(roots.size());
-    state.counters["cardano"] = static_cast<double>(
-        std::count_if(roots.begin(), roots.end(), [](const TRootInput& r) { return r.Cardano; }));
-}
-BENCHMARK(MathFloorLongestWalk)->Name("MathFloor/LongestWalk");
+BENCHMARK_CAPTURE(MathFloor, Default, TInputTexts{})->Name("MathFloor/Default");
+BENCHMARK_CAPTURE(MathFloor, LongestWalk, LongestWalkTexts())->Name("MathFloor/LongestWalk");
 
 // The two above, interleaved in batches so that both see the same machine state; the ratio of
 // their times is the counter.
