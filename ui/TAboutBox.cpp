@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 
 // The resources live in this static library; registering them twice is harmless.
@@ -23,15 +24,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     InitCableUiResources();
     ui_->setupUi(this);
 
-    // Only the close box in the title bar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-
     // Liberation Sans, or Arial where it is missing (the same metrics), regular, in pixels.
     QFont dialogFont = font();
     dialogFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     dialogFont.setPixelSize(kFontPixels);
     setFont(dialogFont);
+
+    // Only the close box in the title bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     // Single-line labels take the width of their text; the wrapped ones keep their width and grow
     // downwards if their text needs more lines than the box has.
@@ -57,6 +58,9 @@ TAboutBox::~TAboutBox() = default;
 void TAboutBox::setVisible(bool visible) {
     if (visible && !placed_) {
         placed_ = true;
+        // The picture is decoded when the dialog is first shown, not at the program's start: the
+        // JPEG decoder then stays out of the start-up's time and memory.
+        ui_->ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/cable/AboutPicture.jpg")));
         if (const QScreen* shownOn = screen()) {
             const QRect area = shownOn->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
